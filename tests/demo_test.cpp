@@ -3,6 +3,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <string>
@@ -28,22 +30,21 @@ struct Outcome {
 
 std::string readAll(int fd) {
   std::string text;
-  char chunk[256];
+  std::array<char, 256> chunk{};
   ssize_t count = 0;
-  while ((count = read(fd, chunk, sizeof chunk)) > 0 || (count < 0 && errno == EINTR)) {
+  while ((count = read(fd, chunk.data(), chunk.size())) > 0 || (count < 0 && errno == EINTR)) {
     if (count > 0) {
-      text.append(chunk, static_cast<std::size_t>(count));
+      text.append(chunk.data(), static_cast<std::size_t>(count));
     }
   }
   return text;
 }
 
+// Returns the null-terminated array of C strings that execve takes.
 std::vector<char*> pointers(std::vector<std::string>& strings) {
-  std::vector<char*> result;
-  for (std::string& s : strings) {
-    result.push_back(s.data());
-  }
-  result.push_back(nullptr);
+  std::vector<char*> result(strings.size() + 1, nullptr);
+  std::transform(strings.begin(), strings.end(), result.begin(),
+                 [](std::string& s) { return s.data(); });
   return result;
 }
 
@@ -54,9 +55,9 @@ Outcome run(Invocation invocation) {
   std::vector<char*> argv = pointers(argStrings);
   std::vector<char*> envp = pointers(invocation.env);
 
-  int outPipe[2];
-  int errPipe[2];
-  if (pipe(outPipe) != 0 || pipe(errPipe) != 0) {
+  std::array<int, 2> outPipe{};
+  std::array<int, 2> errPipe{};
+  if (pipe(outPipe.data()) != 0 || pipe(errPipe.data()) != 0) {
     ADD_FAILURE() << "pipe: " << std::strerror(errno);
     return {};
   }

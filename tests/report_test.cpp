@@ -19,6 +19,8 @@ class MemoryStream {
   MemoryStream() : file_(open_memstream(&buffer_, &size_)) {}
   MemoryStream(const MemoryStream&) = delete;
   MemoryStream& operator=(const MemoryStream&) = delete;
+  MemoryStream(MemoryStream&&) = delete;
+  MemoryStream& operator=(MemoryStream&&) = delete;
   ~MemoryStream() {
     if (file_ != nullptr) {
       std::fclose(file_);
