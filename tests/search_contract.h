@@ -18,7 +18,7 @@
                              std::to_string(key) + " over " + std::to_string(low) + " ... " +
                              std::to_string(high);
   if (result == -1) {
-    const auto end = items.begin() + high + 1;
+    const auto end = items.begin() + (high + 1);
     if (sorted && std::find(items.begin() + low, end, key) != end) {
       return answer + ", but the sorted range holds the key";
     }
