@@ -17,32 +17,6 @@ namespace {
 // Enough keys that their probe paths through the largest array do not fit in the caches.
 constexpr std::size_t kKeyCount = std::size_t{1} << 20;
 
-// Element i holds 2 * i; the keys, in random order, are half present (even) and half absent
-// (odd), so every key has exactly one right answer.
-struct Workload {
-  std::vector<std::int32_t> items;
-  std::vector<std::int32_t> keys;
-};
-
-const Workload& workload(std::int32_t size) {
-  static std::map<std::int32_t, Workload> cache;
-  Workload& load = cache[size];
-  if (load.items.empty()) {
-    load.items.resize(static_cast<std::size_t>(size));
-    for (std::int32_t i = 0; i < size; ++i) {
-      load.items[static_cast<std::size_t>(i)] = 2 * i;
-    }
-    std::mt19937 engine(static_cast<std::mt19937::result_type>(size));
-    std::uniform_int_distribution<std::int32_t> index(0, size - 1);
-    load.keys.resize(kKeyCount);
-    for (std::size_t k = 0; k < kKeyCount; ++k) {
-      load.keys[k] = 2 * index(engine) + static_cast<std::int32_t>(k % 2);
-    }
-    std::shuffle(load.keys.begin(), load.keys.end(), engine);
-  }
-  return load;
-}
-
 using Search = std::int32_t (*)(const std::int32_t* items, std::int32_t size, std::int32_t key);
 
 [[nodiscard]] std::int32_t binarySearchAll(const std::int32_t* items, std::int32_t size,
@@ -58,31 +32,62 @@ using Search = std::int32_t (*)(const std::int32_t* items, std::int32_t size, st
   return found != end && *found == key ? static_cast<std::int32_t>(found - items) : -1;
 }
 
-// Returns false, and marks `state` as failed, unless `search` answers every key right.
+// Element i holds 2 * i; the keys, in random order, are half present (even) and half absent
+// (odd), so every key has exactly one right answer.
+struct Workload {
+  std::vector<std::int32_t> items;
+  std::vector<std::int32_t> keys;
+  bool answeredRight = true;  // both searches answer every key right
+};
+
 template <Search search>
-bool answersEveryKey(benchmark::State& state, const Workload& load) {
+bool answersEveryKey(const Workload& load) {
   const auto size = static_cast<std::int32_t>(load.items.size());
-  for (const std::int32_t key : load.keys) {
-    const std::int32_t expected = key % 2 == 0 ? key / 2 : -1;
-    if (search(load.items.data(), size, key) != expected) {
-      state.SkipWithError("wrong answer");
-      return false;
+  return std::all_of(load.keys.begin(), load.keys.end(), [&load, size](std::int32_t key) {
+    return search(load.items.data(), size, key) == (key % 2 == 0 ? key / 2 : -1);
+  });
+}
+
+// Returns the workload for `state`'s size, built and checked once per size and shared by every
+// benchmark; marks `state` as failed and returns null if either search answers a key wrong.
+const Workload* checkedWorkload(benchmark::State& state) {
+  static std::map<std::int64_t, Workload> cache;
+  const auto size = static_cast<std::int32_t>(state.range(0));
+  const auto [entry, created] = cache.try_emplace(size);
+  Workload& load = entry->second;
+  if (created) {
+    load.items.resize(static_cast<std::size_t>(size));
+    for (std::int32_t i = 0; i < size; ++i) {
+      load.items[static_cast<std::size_t>(i)] = 2 * i;
     }
+    std::mt19937 engine(static_cast<std::mt19937::result_type>(size));
+    std::uniform_int_distribution<std::int32_t> index(0, size - 1);
+    load.keys.resize(kKeyCount);
+    for (std::size_t k = 0; k < kKeyCount; ++k) {
+      load.keys[k] = 2 * index(engine) + static_cast<std::int32_t>(k % 2);
+    }
+    std::shuffle(load.keys.begin(), load.keys.end(), engine);
+    load.answeredRight =
+        answersEveryKey<binarySearchAll>(load) && answersEveryKey<lowerBoundSearch>(load);
   }
-  return true;
+  if (!load.answeredRight) {
+    state.SkipWithError("wrong answer");
+    return nullptr;
+  }
+  return &load;
 }
 
 // `search` is a template argument so that the loop calls it as user code would: directly.
 template <Search search>
 void timeOne(benchmark::State& state) {
-  const auto size = static_cast<std::int32_t>(state.range(0));
-  const Workload& load = workload(size);
-  if (!answersEveryKey<search>(state, load)) {
+  const Workload* load = checkedWorkload(state);
+  if (load == nullptr) {
     return;
   }
+  const auto size = static_cast<std::int32_t>(load->items.size());
   std::size_t next = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(search(load.items.data(), size, load.keys[next]));
+    benchmark::DoNotOptimize(search(load->items.data(), size, load->keys[next]));
     next = (next + 1) % kKeyCount;
   }
   state.SetComplexityN(state.range(0));
@@ -105,9 +110,8 @@ double timeBlock(const Workload& load, std::size_t first, std::size_t count) {
 // that of two separate runs. The counters give each one's time per search and the ratio.
 void BM_sideBySide(benchmark::State& state) {
   constexpr std::size_t kBlock = 256;
-  const Workload& load = workload(static_cast<std::int32_t>(state.range(0)));
-  if (!answersEveryKey<binarySearchAll>(state, load) ||
-      !answersEveryKey<lowerBoundSearch>(state, load)) {
+  const Workload* load = checkedWorkload(state);
+  if (load == nullptr) {
     return;
   }
   double ours = 0;
@@ -117,14 +121,12 @@ void BM_sideBySide(benchmark::State& state) {
   // The loop variable only paces the iterations.
   for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
     // Each search gets its own block of keys, so neither runs on paths the other just cached.
-    const std::size_t oursAt = oursFirst ? next : next + kBlock;
-    const std::size_t theirsAt = oursFirst ? next + kBlock : next;
     if (oursFirst) {
-      ours += timeBlock<binarySearchAll>(load, oursAt, kBlock);
-      theirs += timeBlock<lowerBoundSearch>(load, theirsAt, kBlock);
+      ours += timeBlock<binarySearchAll>(*load, next, kBlock);
+      theirs += timeBlock<lowerBoundSearch>(*load, next + kBlock, kBlock);
     } else {
-      theirs += timeBlock<lowerBoundSearch>(load, theirsAt, kBlock);
-      ours += timeBlock<binarySearchAll>(load, oursAt, kBlock);
+      theirs += timeBlock<lowerBoundSearch>(*load, next, kBlock);
+      ours += timeBlock<binarySearchAll>(*load, next + kBlock, kBlock);
     }
     oursFirst = !oursFirst;
     next = (next + 2 * kBlock) % kKeyCount;
